@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+
+namespace fin::cli {
+
+// Each command receives the arguments after its name and returns the exit code.
+int criarBanco(const QStringList& args);
+int remessa(const QStringList& args);
+int retorno(const QStringList& args);
+
+} // namespace fin::cli

@@ -1,0 +1,1 @@
+namespace fin::data { int placeholder() { return 0; } }
