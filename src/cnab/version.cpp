@@ -1,4 +1,0 @@
-// Keeps the library non-empty while its layouts are being added.
-namespace fin::cnab {
-int libraryRevision() { return 1; }
-}
