@@ -1,1 +1,0 @@
-namespace fin::data { int placeholder() { return 0; } }
