@@ -8,5 +8,6 @@ namespace fin::cli {
 int criarBanco(const QStringList& args);
 int remessa(const QStringList& args);
 int retorno(const QStringList& args);
+int info(const QStringList& args);
 
 } // namespace fin::cli

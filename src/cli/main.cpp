@@ -22,6 +22,7 @@ void usage()
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Financeiro"));
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
         usage();
@@ -32,6 +33,8 @@ int main(int argc, char** argv)
         return fin::cli::criarBanco(args);
     if (command == "remessa")
         return fin::cli::remessa(args);
+    if (command == "info")
+        return fin::cli::info(args);
     if (command == "retorno")
         return fin::cli::retorno(args);
     usage();
