@@ -158,7 +158,7 @@ std::optional<base::Date> Record::date(int from, int width, std::string_view fie
             fail(from, to, field, "data inválida");
     // DD/MM/20YY: every year is taken in this century.
     const std::string slashed = width == 6 ? SlashDate6(digits) : SlashDate8(digits);
-    const auto two = [&](std::size_t at) { return (slashed[at] - '0') * 10 + (slashed[at + 1] - '0'); };
+    const auto two = [&](std::size_t i) { return (slashed[i] - '0') * 10 + (slashed[i + 1] - '0'); };
     const base::Date date = base::Date::fromYmd(2000 + two(8), two(3), two(0));
     if (date.isNull())
         fail(from, to, field, "data inválida");
