@@ -167,6 +167,23 @@ TEST(RemessaWriter, RefusalsNameTheTitleAndTheField)
     }
 }
 
+// Five digits number the segments of a batch: 33,333 titles fill it, one more
+// cannot be numbered and the file is refused instead of growing a record.
+TEST(RemessaWriter, Cnab240BatchHoldsAtMost33333Titles)
+{
+    RemittanceInput in = inputFor(756);
+    in.titles.resize(33333, in.titles[0]);
+    const auto file = writeRemittance(756, CnabLayout::Cnab240, in);
+    const auto recs = records(file.bytes);
+    ASSERT_EQ(recs.size(), 3u * 33333 + 4);
+    EXPECT_EQ(recs[recs.size() - 3].substr(8, 6), "99999R");
+    EXPECT_EQ(recs[recs.size() - 2].substr(17, 6), "100001");
+    EXPECT_EQ(recs.back().substr(23, 6), "100003");
+    in.titles.push_back(in.titles[0]);
+    EXPECT_NE(refusal(756, CnabLayout::Cnab240, in).find("campo sequencial do segmento (posições 9-13)"),
+              std::string::npos);
+}
+
 TEST(RemessaWriter, BanksWithoutWriter)
 {
     const RemittanceInput in = sampleInput(399);
