@@ -1,5 +1,7 @@
 #include "cnab/auxiliar.h"
 
+#include <algorithm>
+
 namespace fin::cnab {
 
 namespace {
