@@ -175,6 +175,26 @@ private slots:
         QVERIFY(w.findChild<QPushButton*>("Button1")->isVisibleTo(&w));
     }
 
+    void commandErrorsFollowTheirKind()
+    {
+        test::UiSession s;
+        test::RecordingSink sink;
+        TFrm_principal w(s.session);
+        auto failing = [](Session&, QWidget*) -> QDialog* { throw std::runtime_error("tabela inexistente"); };
+        TFrm_principal::registerWindow("Relatrio1Click", failing);      // a report
+        TFrm_principal::registerWindow("Consulta2Click", failing);      // an ordinary window
+        TFrm_principal::registerWindow("Cadastro1Click", failing);      // one of the five
+        w.runCommand("Relatrio1Click");
+        w.runCommand("Consulta2Click");
+        QVERIFY(sink.shown.empty());
+        w.runCommand("Cadastro1Click");
+        QCOMPARE(sink.texts(), QStringList{"tabela inexistente"});
+        QCOMPARE(sink.shown[0].caption, QStringLiteral("Financeiro"));
+        QVERIFY(sink.shown[0].icon == MessageSink::Icon::Critical);
+        for (const char* h : {"Relatrio1Click", "Consulta2Click", "Cadastro1Click"})
+            TFrm_principal::registerWindow(h, {});
+    }
+
     void moduleVersionPositions()
     {
         const QString text = "ab1,04xyz1,05" + QString(38, u'.') + "8,88";

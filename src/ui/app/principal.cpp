@@ -253,7 +253,7 @@ void TFrm_principal::runCommand(const QString& handler)
     case CommandKind::WindowStrict:
     case CommandKind::Report: {
         const auto it = registry().constFind(handler);
-        if (it == registry().constEnd())
+        if (it == registry().constEnd() || !*it)
             return;   // its window is not part of the program yet
         std::unique_ptr<QDialog> window;
         if (entry->kind == CommandKind::WindowStrict) {
