@@ -1,0 +1,90 @@
+#include "ui/common/forms.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace fin::ui {
+
+ButtonPanel::ButtonPanel(QWidget* parent, std::initializer_list<std::pair<QString, QString>> captionsAndNames)
+    : QWidget(parent)
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (const auto& [caption, name] : captionsAndNames) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        layout->addWidget(b);
+    }
+    layout->addStretch();
+}
+
+QPushButton* ButtonPanel::button(const QString& objectName) const
+{
+    return findChild<QPushButton*>(objectName);
+}
+
+ButtonPanel* entryButtons(QWidget* parent)
+{
+    return new ButtonPanel(parent, {{QStringLiteral("&Incluir"), QStringLiteral("btnIncluir")},
+                                    {QStringLiteral("&Cancelar"), QStringLiteral("btnCancelar")},
+                                    {QStringLiteral("&Salvar"), QStringLiteral("btnSalvar")},
+                                    {QStringLiteral("&Sair"), QStringLiteral("btnSair")}});
+}
+
+QLineEdit* makeEdit(QWidget* parent, const QString& objectName, int maxLength)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(objectName);
+    if (maxLength > 0)
+        e->setMaxLength(maxLength);
+    return e;
+}
+
+QDateEdit* makeDateEdit(QWidget* parent, const QString& objectName)
+{
+    auto* d = new QDateEdit(parent);
+    d->setObjectName(objectName);
+    d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    d->setCalendarPopup(true);
+    return d;
+}
+
+QLineEdit* makeReadOnly(QWidget* parent, const QString& objectName)
+{
+    auto* e = makeEdit(parent, objectName);
+    e->setReadOnly(true);
+    e->setFocusPolicy(Qt::NoFocus);
+    QPalette p = e->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Window));
+    e->setPalette(p);
+    return e;
+}
+
+void fillCombo(QComboBox* combo, const data::Rows& rows, const QString& keyColumn, const QStringList& textColumns)
+{
+    combo->clear();
+    for (const data::Row& r : rows) {
+        QStringList parts;
+        for (const QString& c : textColumns)
+            parts << r[c].toString().trimmed();
+        combo->addItem(parts.join(QStringLiteral(" - ")), r[keyColumn].toString());
+    }
+    combo->setCurrentIndex(-1);
+}
+
+int selectComboKey(QComboBox* combo, const QString& key)
+{
+    const int i = combo->findData(key);
+    combo->setCurrentIndex(i);
+    return i;
+}
+
+QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    l->setBuddy(buddy);
+    return l;
+}
+
+} // namespace fin::ui
