@@ -1,12 +1,14 @@
 #include "ui/app/startup.h"
 
-#include "ui/app/principal.h"
-
 namespace fin::ui {
 
-// One line per window as the windows are built.
+void registerPayableWindows();
+void registerCashBankWindows();
+
 void registerWindows()
 {
+    registerPayableWindows();
+    registerCashBankWindows();
 }
 
 } // namespace fin::ui
