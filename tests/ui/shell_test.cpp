@@ -225,6 +225,22 @@ private slots:
         QCOMPARE(sink.shown.size(), size_t(3));
         QCOMPARE(sink.last(), QString::fromLocal8Bit(strerror(ENOENT)));   // the system's "file not found" text
         QVERIFY(w.isVisible());
+
+        // An updater that starts: it receives "2" and the program closes.
+        QFile script(w.updaterPath);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QString("#!/bin/sh\necho \"$@\" > '%1'\n").arg(dir.filePath("args.txt")).toUtf8());
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+        sink.answers = {MessageSink::Answer::Yes};
+        w.Button1Click();
+        QVERIFY(!w.isVisible());
+        QTRY_VERIFY(QFile::exists(dir.filePath("args.txt")));
+        auto argsWritten = [&] {
+            QFile args(dir.filePath("args.txt"));
+            return args.open(QIODevice::ReadOnly) && args.readAll() == "2\n";
+        };
+        QTRY_VERIFY(argsWritten());
     }
 
     void enterMovesFocusExceptInGridsAndMemos()
