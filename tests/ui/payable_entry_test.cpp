@@ -101,7 +101,7 @@ private slots:
         // Interest and fine in bold red.
         for (const char* name : {"edtVlrJuroDiario", "edtPerMulta"}) {
             QVERIFY(f.edit(name)->font().bold());
-            QCOMPARE(f.edit(name)->palette().color(QPalette::Text), QColor(Qt::red));
+            QCOMPARE(f.edit(name)->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::red));
         }
         QVERIFY(!f.edit("edtVlrTitulo")->font().bold());
         // Idle: nothing can be typed until "&Incluir"; both pickers show today.
@@ -149,7 +149,12 @@ private slots:
         QCOMPARE(walked, (QStringList{"edtCodEmp", "cmbEmpresa", "edtCodDoc", "edtCodParc", "edtCodTipDoc", "cmbTipoDoc",
                                       "edtCodFornecedor", "cmbFornecedor", "edtCodComprador", "cmbComprador",
                                       "btnContaGerencial"}));
-        // The look-up button keeps Enter (it opens the look-up); Tab goes on.
+        // The look-up button keeps Enter: it opens the look-up.
+        f.s.session.filtro() = {2, QStringLiteral("COMPRA DE MERCADORIAS")};
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(focused(), QStringLiteral("btnContaGerencial"));
+        QCOMPARE(f.edit("edtCodConta")->text(), QStringLiteral("2"));
+        QCOMPARE(f.edit("edtDesConta")->text(), QStringLiteral("COMPRA DE MERCADORIAS"));
         QCOMPARE(tabWalk(14), (QStringList{"dtpEmissao", "dtpVencimento", "edtDias", "edtVlrNotaFiscal", "edtVlrDesconto",
                                     "edtVlrTitulo", "edtVlrJuroDiario", "edtPerMulta", "mmObs", "btnIncluir",
                                     "btnCancelar", "btnSalvar", "btnSair", "edtCodEmp"}));
@@ -336,6 +341,16 @@ private slots:
                  QStringList{"Título já cadastrado com estes dados!\nPortanto não será inserido novamente."});
         QCOMPARE(focused(), QStringLiteral("edtCodDoc"));
         QCOMPARE(f.titles(), before);
+
+        // An account the look-up handed over but that no longer exists: cursor on the account.
+        f.sink.clear();
+        f.s.session.filtro() = {99, QStringLiteral("CONTA EXCLUÍDA")};
+        f.press("btnContaGerencial");
+        f.press("btnSalvar");
+        QCOMPARE(f.sink.texts(), QStringList{PayableTexts::unknownAccount + "99"});
+        QCOMPARE(focused(), QStringLiteral("edtCodConta"));
+        f.s.session.filtro() = {3, QStringLiteral("FRETES E CARRETOS")};
+        f.press("btnContaGerencial");
 
         // Another document type makes it a new title.
         f.sink.clear();
