@@ -289,6 +289,11 @@ private slots:
         f.edit("edtVlrTitulo")->setFocus(Qt::MouseFocusReason);
         QCOMPARE(f.sink.texts(), QStringList{PayableTexts::notaTooSmall});
         QCOMPARE(focused(), QStringLiteral("edtVlrNotaFiscal"));
+        // Going to "&Cancelar" or "&Sair" is not held up by the check.
+        f.sink.clear();
+        child<QPushButton>(&f.w, "btnCancelar")->setFocus(Qt::MouseFocusReason);
+        QVERIFY(f.sink.shown.empty());
+        QCOMPARE(focused(), QStringLiteral("btnCancelar"));
     }
 
     void anEmissionDateAfterTodayIsRefusedOnLeaving()

@@ -11,6 +11,7 @@
 #include "ui/common/session.h"
 #include "ui/payable/payable_widgets.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
@@ -89,9 +90,14 @@ TFrm_ct_pagar::TFrm_ct_pagar(Session& session, QWidget* parent)
 
     m_buttons = entryButtons(this);
     layout->addWidget(m_buttons);
-    onSignal(m_buttons->button(QStringLiteral("btnIncluir")), &QPushButton::clicked, this, [this] { btnIncluirClick(); });
-    onSignal(m_buttons->button(QStringLiteral("btnCancelar")), &QPushButton::clicked, this, [this] { btnCancelarClick(); });
-    onSignal(m_buttons->button(QStringLiteral("btnSalvar")), &QPushButton::clicked, this, [this] { btnSalvarClick(); });
+    const auto on = [this](const char* name, void (TFrm_ct_pagar::*handler)()) {
+        onSignal(m_buttons->button(QString::fromUtf8(name)), &QPushButton::clicked, this, [this, handler] {
+            (this->*handler)();
+        });
+    };
+    on("btnIncluir", &TFrm_ct_pagar::btnIncluirClick);
+    on("btnCancelar", &TFrm_ct_pagar::btnCancelarClick);
+    on("btnSalvar", &TFrm_ct_pagar::btnSalvarClick);
     connect(m_buttons->button(QStringLiteral("btnSair")), &QPushButton::clicked, this, &QDialog::close);
 
     wireChecks();
@@ -336,9 +342,18 @@ finance::PayableEntryInput TFrm_ct_pagar::input() const
     return in;
 }
 
+bool TFrm_ct_pagar::leavingToDiscard() const
+{
+    // The focus has already moved when the field hears it was left. Going to
+    // "&Cancelar" or "&Sair" throws the title away: nothing to check then.
+    const QWidget* to = QApplication::focusWidget();
+    return to
+        && (to == m_buttons->button(QStringLiteral("btnCancelar")) || to == m_buttons->button(QStringLiteral("btnSair")));
+}
+
 void TFrm_ct_pagar::checkAmount(PayableEntryAmount which, QLineEdit* field)
 {
-    if (m_refusing || !m_editing)
+    if (m_refusing || !m_editing || leavingToDiscard())
         return;
     const finance::FieldCheck c = finance::checkPayableEntryAmount(which, field->text());
     field->setText(c.text);
@@ -348,7 +363,7 @@ void TFrm_ct_pagar::checkAmount(PayableEntryAmount which, QLineEdit* field)
 
 void TFrm_ct_pagar::checkEmission()
 {
-    if (m_refusing || !m_editing)
+    if (m_refusing || !m_editing || leavingToDiscard())
         return;
     const finance::FieldCheck c =
         finance::checkPayableEmissionDate(toBaseDate(m_emissao->date()), toBaseDate(Clock::today()));

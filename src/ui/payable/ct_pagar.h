@@ -48,6 +48,7 @@ private:
     finance::PayableEntryInput input() const;
     void checkAmount(finance::PayableEntryAmount which, QLineEdit* field);
     void checkEmission();
+    bool leavingToDiscard() const;
     // Shows a refusal made on leaving a field and puts the cursor back there.
     void refuse(const QString& message, QWidget* field);
 
