@@ -92,6 +92,8 @@ struct PayableTexts {
     static inline const QString negativeValue = QStringLiteral("Valor do título não pode ser menor que 0");
     static inline const QString titleChanged = QStringLiteral(
         "Este título foi alterado ou baixado em outra estação depois da pesquisa. Nada foi gravado. Pesquise novamente.");
+    static inline const QString noTitleSelected =
+        QStringLiteral("Nenhum título selecionado. Pesquise e escolha o título na página Consulta.");
     static inline const QString titleBusy = QStringLiteral(
         "Este título está sendo alterado em outra estação. Nada foi gravado. Pesquise novamente.");
 };
