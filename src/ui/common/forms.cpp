@@ -5,6 +5,20 @@
 
 namespace fin::ui {
 
+namespace {
+
+// Tab (and so Enter) leaves the box at once instead of walking through the
+// day, month and year sections.
+class DateBox : public QDateEdit {
+public:
+    using QDateEdit::QDateEdit;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
+
+} // namespace
+
 ButtonPanel::ButtonPanel(QWidget* parent, std::initializer_list<std::pair<QString, QString>> captionsAndNames)
     : QWidget(parent)
 {
@@ -43,7 +57,7 @@ QLineEdit* makeEdit(QWidget* parent, const QString& objectName, int maxLength)
 
 QDateEdit* makeDateEdit(QWidget* parent, const QString& objectName)
 {
-    auto* d = new QDateEdit(parent);
+    auto* d = new DateBox(parent);
     d->setObjectName(objectName);
     d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     d->setCalendarPopup(true);
