@@ -237,6 +237,26 @@ private slots:
         QCOMPARE(w.returnedText(), QStringLiteral("MOINHO"));
     }
 
+    void descriptionColumnsTakeTheDeclaredLength()
+    {
+        test::UiSession s;
+        Tfrm_padraoconsulta w(s.session);
+        w.configure({"DES_CONTA", "DES_CONTA \"DESCRICAO\", COD_CONTA \"CODIGO\"", true, "Contas", "N", "CONTA",
+                     "DES_CONTA", "Descrição", ""});
+        QCOMPARE(w.fieldLength(), 40);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClicks(child<QLineEdit>(&w, "Edit_Pesquisa"), "e");
+        auto* grid = child<ReadOnlyGrid>(&w, "DBGrid_Pesquisa");
+        QCOMPARE(w.Query_Pesquisa().size(), 1u);
+        QCOMPARE(grid->columnWidth(0), 400);
+        QVERIFY(grid->columnWidth(1) < 400);
+        QCOMPARE(grid->horizontalHeader()->defaultAlignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+        child<QPushButton>(&w, "BitBtn_OK")->click();
+        QVERIFY(w.confirmed());
+        QCOMPARE(w.returnedText(), QString());   // not asked for
+    }
+
     void cancelAndErrorsKeepTheLookupOpen()
     {
         test::UiSession s;
