@@ -60,13 +60,34 @@ void RowsModel::setAlternatingColours(QColor odd, QColor even)
 
 void RowsModel::sortRows(const QString& field, bool descending)
 {
-    beginResetModel();
-    std::stable_sort(m_rows.begin(), m_rows.end(), [&](const data::Row& a, const data::Row& b) {
-        const int c = compareValues(a[field], b[field]);
-        return descending ? c > 0 : c < 0;
-    });
+    // A layout change, not a reset: the current row (and any persistent
+    // index) follows its record to the new place.
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> order(m_rows.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    const bool known = !m_rows.empty() && m_rows.front().has(field);
+    if (known)
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            const int c = compareValues(m_rows[static_cast<std::size_t>(a)][field], m_rows[static_cast<std::size_t>(b)][field]);
+            return descending ? c > 0 : c < 0;
+        });
+    data::Rows sorted;
+    sorted.reserve(m_rows.size());
+    std::vector<int> newPlace(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        sorted.push_back(m_rows[static_cast<std::size_t>(order[i])]);
+        newPlace[static_cast<std::size_t>(order[i])] = static_cast<int>(i);
+    }
+    m_rows = std::move(sorted);
+    const QModelIndexList from = persistentIndexList();
+    QModelIndexList to;
+    to.reserve(from.size());
+    for (const QModelIndex& i : from)
+        to << index(newPlace[static_cast<std::size_t>(i.row())], i.column());
+    changePersistentIndexList(from, to);
     m_order = Order{field, descending};
-    endResetModel();
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void RowsModel::setClickedTitle(int column)

@@ -1,20 +1,54 @@
 #include "ui/common/lookups.h"
 
-// Placeholder bodies until the lookup windows land.
+#include "ui/common/cons_contagerencial.h"
+#include "ui/common/guard.h"
+#include "ui/common/padraoconsulta.h"
+
+#include <memory>
+
 namespace fin::ui {
 
-std::optional<data::Row> lookupCustomer(Session&, QWidget*)
+namespace {
+
+// A fresh standard lookup for one call; a connection error shows the error
+// box and counts as no choice.
+std::optional<data::Row> runLookup(Session& session, QWidget* parent, const finance::StandardLookup& lookup)
 {
-    return std::nullopt;
+    std::optional<data::Row> chosen;
+    guarded(parent, [&] {
+        auto w = std::make_unique<Tfrm_padraoconsulta>(session, parent);
+        if (w->PADRAOCONSULTA(lookup))
+            chosen = w->chosenRow();
+    });
+    return chosen;
 }
 
-std::optional<data::Row> lookupSupplier(Session&, QWidget*)
+} // namespace
+
+std::optional<data::Row> lookupCustomer(Session& session, QWidget* parent)
 {
-    return std::nullopt;
+    return runLookup(session, parent, finance::customerLookup());
 }
 
-void chooseManagementAccount(Session&, QWidget*)
+std::optional<data::Row> lookupSupplier(Session& session, QWidget* parent)
 {
+    return runLookup(session, parent, finance::supplierLookup());
+}
+
+std::optional<data::Row> lookupCustomerForReceipt(Session& session, QWidget* parent)
+{
+    return runLookup(session, parent, finance::customerForReceiptLookup());
+}
+
+std::optional<data::Row> lookupSupplierForReceipt(Session& session, QWidget* parent)
+{
+    return runLookup(session, parent, finance::supplierForReceiptLookup());
+}
+
+void chooseManagementAccount(Session& session, QWidget* parent)
+{
+    TF_ConsContasGerenciais w(session, parent);
+    w.exec();
 }
 
 } // namespace fin::ui

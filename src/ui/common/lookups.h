@@ -15,6 +15,9 @@ class Session;
 std::optional<data::Row> lookupCustomer(Session& session, QWidget* parent);
 // The same for a supplier.
 std::optional<data::Row> lookupSupplier(Session& session, QWidget* parent);
+// The receipt's variants: the columns "Razão Social", "Fantasia" and "CNPJ/CPF".
+std::optional<data::Row> lookupCustomerForReceipt(Session& session, QWidget* parent);
+std::optional<data::Row> lookupSupplierForReceipt(Session& session, QWidget* parent);
 
 // Opens the management account lookup modally; when it closes, the shared
 // selection record (session.filtro()) holds the account highlighted then,
