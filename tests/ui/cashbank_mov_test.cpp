@@ -494,6 +494,7 @@ private slots:
     void saveBlockedByAnotherWorkstation()
     {
         test::TempDb tmp(test::TempDb::Content::Demo);
+        test::ModalScript modal;
         data::ConnectionParams quick = tmp.params();
         quick.lockTimeoutSeconds = 1;
         Session session(std::make_unique<data::Database>(data::Database::attach(quick)), data::SchemaConnection(tmp.params()));
@@ -536,15 +537,12 @@ private slots:
         registerCashBankWindows();
         TFrm_principal main(s.session);
         QStringList opened;
-        for (const char* handler : {"Movimento1Click", "Movimento2Click"}) {
-            QTimer::singleShot(0, [&] {
-                if (auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                    opened << dlg->windowTitle();
-                    dlg->close();
-                }
-            });
+        s.modal.next = [&](QDialog& dlg) {
+            opened << dlg.windowTitle();
+            return int(QDialog::Rejected);
+        };
+        for (const char* handler : {"Movimento1Click", "Movimento2Click"})
             main.runCommand(QString::fromLatin1(handler));
-        }
         QCOMPARE(opened, (QStringList{"Movimento de Caixa", "Movimento Bancario"}));
     }
 };

@@ -389,13 +389,12 @@ private slots:
         TFrm_principal main(s.session);
         const auto opened = [&](const QString& handler) {
             QString name;
-            QTimer::singleShot(0, [&] {
-                if (QWidget* modal = QApplication::activeModalWidget()) {
-                    name = modal->objectName() + u'|' + modal->windowTitle();
-                    modal->close();
-                }
-            });
+            s.modal.next = [&](QDialog& d) {
+                name = d.objectName() + u'|' + d.windowTitle();
+                return int(QDialog::Rejected);
+            };
             main.runCommand(handler);
+            s.modal.next = {};
             return name;
         };
         QCOMPARE(opened("Cadastro1Click"), QStringLiteral("Frm_ct_pagar|Cadastro de título a pagar"));

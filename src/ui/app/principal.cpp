@@ -6,6 +6,7 @@
 #include "ui/common/clock.h"
 #include "ui/common/guard.h"
 #include "ui/common/messages.h"
+#include "ui/common/modal.h"
 #include "ui/common/session.h"
 
 #include <QApplication>
@@ -268,7 +269,7 @@ void TFrm_principal::runCommand(const QString& handler)
             }
         }
         if (window)
-            window->exec();
+            runModal(*window);
         return;
     }
     default:

@@ -2,6 +2,7 @@
 
 #include "ui/common/cons_contagerencial.h"
 #include "ui/common/guard.h"
+#include "ui/common/modal.h"
 #include "ui/common/padraoconsulta.h"
 
 #include <memory>
@@ -48,7 +49,7 @@ std::optional<data::Row> lookupSupplierForReceipt(Session& session, QWidget* par
 void chooseManagementAccount(Session& session, QWidget* parent)
 {
     TF_ConsContasGerenciais w(session, parent);
-    w.exec();
+    runModal(w);
 }
 
 } // namespace fin::ui

@@ -1,5 +1,7 @@
 #include "ui/common/padraoconsulta.h"
 
+#include "ui/common/modal.h"
+
 #include "ui/common/enter_nav.h"
 #include "ui/common/grid.h"
 #include "ui/common/guard.h"
@@ -132,7 +134,7 @@ bool Tfrm_padraoconsulta::PADRAOCONSULTA(const QString& campo, const QString& se
 bool Tfrm_padraoconsulta::PADRAOCONSULTA(const finance::StandardLookup& lookup)
 {
     configure(lookup);
-    exec();
+    runModal(*this);
     return m_confirmed;
 }
 
