@@ -12,7 +12,9 @@ bool isBlank(char c)
     return static_cast<unsigned char>(c) <= ' ';
 }
 
-std::string_view trimmed(std::string_view s)
+} // namespace
+
+std::string_view Trimmed(std::string_view s)
 {
     while (!s.empty() && isBlank(s.front()))
         s.remove_prefix(1);
@@ -20,8 +22,6 @@ std::string_view trimmed(std::string_view s)
         s.remove_suffix(1);
     return s;
 }
-
-} // namespace
 
 int digitValue(char c)
 {
@@ -49,7 +49,7 @@ std::string ZeroPad(long long n, int width)
 
 std::string LeftFill(std::string_view text, int width, char fill)
 {
-    std::string s(trimmed(text));
+    std::string s(Trimmed(text));
     if (static_cast<int>(s.size()) < width)
         s.insert(0, static_cast<std::size_t>(width) - s.size(), fill);
     return s;

@@ -13,6 +13,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The text without blanks or control characters at either end.
+std::string_view Trimmed(std::string_view text);
 // The characters 0-9 of the text, in order.
 std::string DigitsOnly(std::string_view text);
 // Decimal text of n with "0" prepended up to `width`; never cut.

@@ -1,26 +1,13 @@
 #include "cnab/fields.h"
 
 #include "base/cp1252.h"
+#include "cnab/auxiliar.h"
 
 #include <stdexcept>
 
 namespace fin::cnab {
 
 namespace {
-
-bool isBlank(char c)
-{
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && isBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
 
 // The Windows-1252 bytes of a UTF-8 text. A control character (a line break
 // typed into an address) would split the record, so it becomes a blank.
@@ -163,7 +150,7 @@ std::string RecordFieldError::compose(const std::string& record, const std::stri
 
 long long wholeNumber(std::string_view text)
 {
-    const std::string_view t = trimmed(text);
+    const std::string_view t = Trimmed(text);
     if (t.empty())
         throw FieldError("valor vazio não é um número inteiro");
     if (t.size() > 18)

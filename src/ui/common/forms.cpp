@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QValidator>
 
 namespace fin::ui {
 
@@ -15,6 +16,17 @@ public:
 
 protected:
     bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
+
+// Turns what is typed into upper case as it is typed.
+class UpperCaseValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        input = input.toUpper();
+        return Acceptable;
+    }
 };
 
 } // namespace
@@ -53,6 +65,27 @@ QLineEdit* makeEdit(QWidget* parent, const QString& objectName, int maxLength)
     if (maxLength > 0)
         e->setMaxLength(maxLength);
     return e;
+}
+
+QLineEdit* makeCodeEdit(QWidget* parent, const QString& objectName)
+{
+    QLineEdit* e = makeEdit(parent, objectName, 9);
+    e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 14);
+    return e;
+}
+
+QComboBox* makeList(QWidget* parent, const QString& objectName, int minChars)
+{
+    auto* c = new QComboBox(parent);
+    c->setObjectName(objectName);
+    c->setMinimumContentsLength(minChars);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return c;
+}
+
+void setUpperCase(QLineEdit* edit)
+{
+    edit->setValidator(new UpperCaseValidator(edit));
 }
 
 QDateEdit* makeDateEdit(QWidget* parent, const QString& objectName)

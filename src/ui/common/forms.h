@@ -28,6 +28,12 @@ ButtonPanel* entryButtons(QWidget* parent);
 
 // A line edit with its object name; `maxLength` 0 leaves it free.
 QLineEdit* makeEdit(QWidget* parent, const QString& objectName, int maxLength = 0);
+// A code box wide enough for nine digits.
+QLineEdit* makeCodeEdit(QWidget* parent, const QString& objectName);
+// A pick list at least `minChars` characters wide.
+QComboBox* makeList(QWidget* parent, const QString& objectName, int minChars);
+// What is typed in the box turns into upper case.
+void setUpperCase(QLineEdit* edit);
 // A date box typed and shown dd/mm/yyyy, with a calendar.
 QDateEdit* makeDateEdit(QWidget* parent, const QString& objectName);
 // A read-only box (shows a value the user cannot change).

@@ -1,5 +1,7 @@
 #include "ui/common/padraoconsulta.h"
 
+#include "ui/common/forms.h"
+
 #include "ui/common/modal.h"
 
 #include "ui/common/enter_nav.h"
@@ -24,15 +26,6 @@ namespace fin::ui {
 namespace {
 
 // The search box types upper case only.
-class UpperCaseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override
-    {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
 
 ColumnFormat formatOf(const data::Rows& rows, const QString& column)
 {
@@ -79,7 +72,7 @@ Tfrm_padraoconsulta::Tfrm_padraoconsulta(Session& session, QWidget* parent)
     m_label->setObjectName(QStringLiteral("Label_Pesquisa"));
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("Edit_Pesquisa"));
-    m_edit->setValidator(new UpperCaseValidator(m_edit));
+    setUpperCase(m_edit);
     m_label->setBuddy(m_edit);
     m_dots = new QPushButton(QStringLiteral("..."), this);
     m_dots->setObjectName(QStringLiteral("BitBtn_Pontos"));

@@ -29,22 +29,6 @@ using namespace payable;
 
 namespace {
 
-QLineEdit* codeEdit(QWidget* parent, const QString& name)
-{
-    QLineEdit* e = makeEdit(parent, name, 9);
-    e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 14);
-    return e;
-}
-
-QComboBox* list(QWidget* parent, const QString& name)
-{
-    auto* c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->setMinimumContentsLength(30);
-    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    return c;
-}
-
 // The interest and fine stand out in bold red.
 void boldRed(QWidget* w)
 {
@@ -110,8 +94,8 @@ TFrm_ct_pagar::TFrm_ct_pagar(Session& session, QWidget* parent)
 void TFrm_ct_pagar::buildCompany()
 {
     auto* row = new QHBoxLayout;
-    m_codEmp = codeEdit(m_form, PayableFields::codEmp);
-    m_empresa = list(m_form, QStringLiteral("cmbEmpresa"));
+    m_codEmp = makeCodeEdit(m_form, PayableFields::codEmp);
+    m_empresa = makeList(m_form, QStringLiteral("cmbEmpresa"), 30);
     row->addWidget(labelFor(QStringLiteral("Empresa"), m_codEmp, m_form));
     row->addWidget(m_codEmp);
     row->addWidget(m_empresa, 1);
@@ -124,10 +108,10 @@ QGroupBox* TFrm_ct_pagar::buildTitleGroup()
     auto* box = new QGroupBox(QStringLiteral("  Dados do título  "), m_form);
     box->setObjectName(QStringLiteral("grpDadosTitulo"));
     auto* g = new QGridLayout(box);
-    m_codDoc = codeEdit(box, PayableFields::codDoc);
-    m_codParc = codeEdit(box, PayableFields::codParc);
-    m_codTipDoc = codeEdit(box, PayableFields::codTipDoc);
-    m_tipoDoc = list(box, QStringLiteral("cmbTipoDoc"));
+    m_codDoc = makeCodeEdit(box, PayableFields::codDoc);
+    m_codParc = makeCodeEdit(box, PayableFields::codParc);
+    m_codTipDoc = makeCodeEdit(box, PayableFields::codTipDoc);
+    m_tipoDoc = makeList(box, QStringLiteral("cmbTipoDoc"), 30);
     above(g, QStringLiteral("Num. Doc."), m_codDoc, 0, 0);
     above(g, QStringLiteral("Parcela"), m_codParc, 0, 1);
     above(g, QStringLiteral("Cód.Tipo"), m_codTipDoc, 0, 2);
@@ -142,10 +126,10 @@ QGroupBox* TFrm_ct_pagar::buildCommercialGroup()
     auto* box = new QGroupBox(QStringLiteral("  Informações comerciais  "), m_form);
     box->setObjectName(QStringLiteral("grpInformacoesComerciais"));
     auto* g = new QGridLayout(box);
-    m_codFornecedor = codeEdit(box, PayableFields::codFornecedor);
-    m_fornecedor = list(box, QStringLiteral("cmbFornecedor"));
-    m_codComprador = codeEdit(box, PayableFields::codComprador);
-    m_comprador = list(box, QStringLiteral("cmbComprador"));
+    m_codFornecedor = makeCodeEdit(box, PayableFields::codFornecedor);
+    m_fornecedor = makeList(box, QStringLiteral("cmbFornecedor"), 30);
+    m_codComprador = makeCodeEdit(box, PayableFields::codComprador);
+    m_comprador = makeList(box, QStringLiteral("cmbComprador"), 30);
     above(g, QStringLiteral("Fornecedor"), m_codFornecedor, 0, 0);
     g->addWidget(m_fornecedor, 1, 1);
     above(g, QStringLiteral("Comprador"), m_codComprador, 2, 0);
@@ -162,7 +146,7 @@ QGroupBox* TFrm_ct_pagar::buildManagementGroup()
     box->setObjectName(QStringLiteral("grpInformacoesGerenciais"));
     auto* g = new QGridLayout(box);
     // Filled only by the account look-up.
-    m_codConta = codeEdit(box, PayableFields::codConta);
+    m_codConta = makeCodeEdit(box, PayableFields::codConta);
     m_codConta->setReadOnly(true);
     m_codConta->setFocusPolicy(Qt::NoFocus);
     m_contaLookup = new QPushButton(QStringLiteral("..."), box);
@@ -188,7 +172,7 @@ QGroupBox* TFrm_ct_pagar::buildFinancialGroup()
     auto* g = new QGridLayout(box);
     m_emissao = makeDateEdit(box, PayableFields::datEmissao);
     m_vencimento = makeDateEdit(box, PayableFields::datVencimento);
-    m_dias = codeEdit(box, QStringLiteral("edtDias"));
+    m_dias = makeCodeEdit(box, QStringLiteral("edtDias"));
     m_vlrNotaFiscal = makeAmount(box, PayableFields::vlrNotaFiscal);
     m_vlrDesconto = makeAmount(box, PayableFields::vlrDesconto);
     m_vlrTitulo = makeAmount(box, PayableFields::vlrTitulo);

@@ -29,22 +29,6 @@ using namespace payable;
 
 namespace {
 
-QLineEdit* codeEdit(QWidget* parent, const QString& name)
-{
-    QLineEdit* e = makeEdit(parent, name, 9);
-    e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("000000000")) + 14);
-    return e;
-}
-
-QComboBox* list(QWidget* parent, const QString& name)
-{
-    auto* c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->setMinimumContentsLength(36);
-    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    return c;
-}
-
 // The columns of the "Consulta" grid: each as wide as its title; the blanks
 // after "Desc. tipo" and "Razão social" widen theirs.
 std::vector<GridColumn> consultaColumns()
@@ -122,12 +106,12 @@ QWidget* TFrm_ct_pagar_consulta::buildTopPanel()
     panel->setObjectName(QStringLiteral("pnlPesquisa"));
     panel->setFrameShape(QFrame::StyledPanel);
     auto* g = new QGridLayout(panel);
-    m_codEmp = codeEdit(panel, PayableFields::codEmp);
-    m_empresa = list(panel, QStringLiteral("cmbEmpresa"));
-    m_codFornecedor = codeEdit(panel, PayableFields::codFornecedor);
-    m_fornecedor = list(panel, QStringLiteral("cmbFornecedor"));
-    m_codTipDoc = codeEdit(panel, PayableFields::codTipDoc);
-    m_tipoDoc = list(panel, QStringLiteral("cmbTipoDoc"));
+    m_codEmp = makeCodeEdit(panel, PayableFields::codEmp);
+    m_empresa = makeList(panel, QStringLiteral("cmbEmpresa"), 36);
+    m_codFornecedor = makeCodeEdit(panel, PayableFields::codFornecedor);
+    m_fornecedor = makeList(panel, QStringLiteral("cmbFornecedor"), 36);
+    m_codTipDoc = makeCodeEdit(panel, PayableFields::codTipDoc);
+    m_tipoDoc = makeList(panel, QStringLiteral("cmbTipoDoc"), 36);
     const std::tuple<const char*, QLineEdit*, QComboBox*> rows[] = {
         {"Empresa:", m_codEmp, m_empresa},
         {"Fornecedor:", m_codFornecedor, m_fornecedor},

@@ -12,15 +12,6 @@ namespace fin::ui::payable {
 
 namespace {
 
-class UpperCaseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override
-    {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
 
 // Watches one widget's events and calls back; deleted with the widget.
 class EventHook : public QObject {
@@ -58,7 +49,7 @@ QDate toQDate(const base::Date& d)
 QLineEdit* makeUpperEdit(QWidget* parent, const QString& objectName, int maxLength)
 {
     QLineEdit* e = makeEdit(parent, objectName, maxLength);
-    e->setValidator(new UpperCaseValidator(e));
+    setUpperCase(e);
     return e;
 }
 
