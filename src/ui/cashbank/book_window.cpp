@@ -93,12 +93,8 @@ BookWindow::BookWindow(Session& session, finance::Book book, const Texts& texts,
         m_entryControls.push_back(w);
 
     // A code typed shows its entry in the list; an entry chosen fills the code.
-    connect(m_edtCodEmp, &QLineEdit::textEdited, this, [this](const QString& t) { selectComboKey(m_cbEmpresa, t.trimmed()); });
-    connect(m_cbEmpresa, &QComboBox::activated, this, [this](int i) { m_edtCodEmp->setText(m_cbEmpresa->itemData(i).toString()); });
-    connect(m_edtCodHistorico, &QLineEdit::textEdited, this,
-            [this](const QString& t) { selectComboKey(m_cbHistorico, t.trimmed()); });
-    connect(m_cbHistorico, &QComboBox::activated, this,
-            [this](int i) { m_edtCodHistorico->setText(m_cbHistorico->itemData(i).toString()); });
+    bindCodeToList(m_edtCodEmp, m_cbEmpresa);
+    bindCodeToList(m_edtCodHistorico, m_cbHistorico);
     // The complement is kept in upper case as it is typed.
     connect(m_edtComplemento, &QLineEdit::textEdited, this, [this](const QString& t) {
         const QString upper = t.toUpper();

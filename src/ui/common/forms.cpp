@@ -127,6 +127,16 @@ int selectComboKey(QComboBox* combo, const QString& key)
     return i;
 }
 
+void bindCodeToList(QLineEdit* code, QComboBox* list)
+{
+    QObject::connect(list, &QComboBox::activated, code, [code, list](int i) {
+        code->setText(list->itemData(i).toString());
+    });
+    QObject::connect(code, &QLineEdit::textChanged, list, [list](const QString& text) {
+        selectComboKey(list, text.trimmed());
+    });
+}
+
 QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent)
 {
     auto* l = new QLabel(text, parent);

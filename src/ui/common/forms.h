@@ -45,6 +45,10 @@ void fillCombo(QComboBox* combo, const data::Rows& rows, const QString& keyColum
 // Selects the entry whose data equals `key` (as text); -1 when none.
 int selectComboKey(QComboBox* combo, const QString& key);
 
+// A code box and its list: choosing in the list fills the code, a code in
+// the box shows its entry in the list (none when the code is unknown).
+void bindCodeToList(QLineEdit* code, QComboBox* list);
+
 // A label bound to a control: the label's mnemonic focuses it.
 QLabel* labelFor(const QString& text, QWidget* buddy, QWidget* parent);
 

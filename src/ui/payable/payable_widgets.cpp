@@ -94,14 +94,4 @@ void onLeave(QWidget* w, std::function<void()> check)
     });
 }
 
-void bindCodeToList(QLineEdit* code, QComboBox* list)
-{
-    QObject::connect(list, &QComboBox::activated, code, [code, list](int i) {
-        code->setText(list->itemData(i).toString());
-    });
-    QObject::connect(code, &QLineEdit::textChanged, list, [list](const QString& text) {
-        selectComboKey(list, text.trimmed());
-    });
-}
-
 } // namespace fin::ui::payable

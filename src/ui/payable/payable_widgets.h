@@ -35,8 +35,4 @@ void clearPromptOnClick(QLineEdit* edit, const QString& prompt);
 // window (Tab, Enter, a click); not when another window takes the focus.
 void onLeave(QWidget* w, std::function<void()> check);
 
-// A code box and its list: choosing in the list fills the code, typing a
-// code shows its entry in the list (none when the code is unknown).
-void bindCodeToList(QLineEdit* code, QComboBox* list);
-
 } // namespace fin::ui::payable
