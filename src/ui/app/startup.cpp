@@ -10,6 +10,7 @@
 #include "ui/common/session.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -83,6 +84,9 @@ int runFinanceiro(int argc, char** argv)
 
     TFrm_principal window(*session);
     EnterNavigation::install();
+    // Fills the work area even where no window manager maximizes it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.setGeometry(screen->availableGeometry());
     window.showMaximized();
     return QApplication::exec();
 }
