@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libgl-dev
     firebird3.0-server-core firebird3.0-utils firebird-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth poppler-utils
+    xvfb xauth poppler-utils fonts-dejavu-core
 )
 
 missing=()
